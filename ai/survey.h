@@ -27,6 +27,9 @@ struct TurnSurvey {
   [[nodiscard]] int playedIn(int playSuit) const { return playedInSuit.at(playSuit - 1); }
 };
 
+// Gathered once at the start of the seat's turn; reads all four seats,
+// ledSuit, spadeQueenPlayer and heartsPlayed. The trick under way is read from
+// the trickCards only: it is in no playedCards yet.
 [[nodiscard]] TurnSurvey gatherSurvey(const GameState& state, int seat);
 
 // Ten times the number of cards of the suit above the card at `position` of
