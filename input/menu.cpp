@@ -5,6 +5,22 @@
 
 namespace vozi {
 
+const char* menuCaption(MenuItem item) {
+  switch (item) {
+    case MenuItem::StartMatch: return "开始牌局(&B)";
+    case MenuItem::Exit: return "退出(&X)";
+    case MenuItem::Music: return "游戏音乐(&M)";
+    case MenuItem::ShowNames: return "显示牌家姓名(&N)";
+    case MenuItem::ScoreTable: return "查看分数表(&V)";
+    case MenuItem::Ranking: return "排行榜(&R)";
+    case MenuItem::WebPage: return "访问网站(&W)";
+    case MenuItem::Readme: return "游戏说明(&I)";
+    case MenuItem::Instructions: return "游戏技巧(&S)";
+    case MenuItem::About: return "关于(&A)";
+  }
+  return "";
+}
+
 void toggleShowNames(Game& game) {
   Platform& desktop = game.platform;
   desktop.setChecked(MenuItem::ShowNames, !desktop.isChecked(MenuItem::ShowNames));

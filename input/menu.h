@@ -7,6 +7,9 @@ namespace vozi {
 
 inline constexpr const char* kWebPageAddress = "https://www.gnu.org/software/";
 
+// The item's caption in the menu bar, with its access key.
+[[nodiscard]] const char* menuCaption(MenuItem item);
+
 // Runs the command of a menu item (or of its Ctrl shortcut).
 void onMenuCommand(Game& game, MenuItem item);
 

@@ -9,21 +9,41 @@ namespace {
 void appendTrickCards(const GameState& state, std::string& text) {
   for (int seat = 2; seat <= kSeatCount; ++seat) {
     const Card& card = state.player(seat).trickCard;
-    if (!card.isEmpty()) text += card.name + "，";
+    if (!card.isEmpty()) text.append(card.name).append("，");
   }
 }
 
 void appendHumanPointCards(const GameState& state, std::string& text) {
   const Player& human = state.human();
   if (human.pointCards.empty()) return;
-  text += human.name + "目前获得以下分数牌：\r\n";
-  for (const Card& card : human.pointCards) text += card.name + "；";
-  text += "\r\n";
+  text.append(human.name).append("目前获得以下分数牌：\r\n");
+  for (const Card& card : human.pointCards) text.append(card.name).append("；");
+  text.append("\r\n");
 }
 
 void appendSeats(const GameState& state, std::string& text) {
-  text += "玩家：" + state.player(1).name + "；\r\n下家：" + state.player(2).name +
-          "；\r\n对家：" + state.player(3).name + "；\r\n上家：" + state.player(4).name + "；\r\n";
+  const char* seatLabels[] = {"玩家：", "；\r\n下家：", "；\r\n对家：", "；\r\n上家："};
+  for (int seat = 1; seat <= kSeatCount; ++seat) {
+    text.append(seatLabels[seat - 1]).append(state.player(seat).name);
+  }
+  text.append("；\r\n");
+}
+
+void appendLastTrick(const Game& game, std::string& text) {
+  const GameState& state = game.state;
+  const bool namesShown = game.platform.isChecked(MenuItem::ShowNames);
+  // The seats by the place their card took in the trick.
+  std::array<const Player*, 4> byTurn{};
+  for (const Player& player : state.players) {
+    if (player.lastTrickTurn >= 1 && !player.playedCards.empty()) {
+      byTurn.at(static_cast<std::size_t>(player.lastTrickTurn - 1)) = &player;
+    }
+  }
+  for (const Player* player : byTurn) {
+    if (player == nullptr) continue;
+    if (namesShown) text.append(player->name).append("-");
+    text.append(player->playedCards.back().name).append("；");
+  }
 }
 
 }  // namespace
@@ -46,29 +66,28 @@ void refreshOptionLine(Game& game) {
 
 void refreshStatusText(Game& game) {
   const GameState& state = game.state;
-  std::string text = "当前牌局：";
+  std::string text;
+  text.reserve(512);
+  text.append("当前牌局：");
   appendTrickCards(state, text);
-  text += "准备" + state.phase + "！\r\n";
+  text.append("准备").append(state.phase).append("！\r\n");
   appendHumanPointCards(state, text);
   const int cardsLeft = state.human().cardCount();
-  if (cardsLeft < kHandSize) text += "上轮出牌情况：\r\n" + lastTrickText(game) + "\r\n";
-  text += "第" + std::to_string(state.handsPlayed) + "局牌，还剩" + std::to_string(cardsLeft) +
-          "圈牌。\r\n";
+  if (cardsLeft < kHandSize) {
+    text.append("上轮出牌情况：\r\n");
+    appendLastTrick(game, text);
+    text.append("\r\n");
+  }
+  text.append("第").append(std::to_string(state.handsPlayed)).append("局牌，还剩");
+  text.append(std::to_string(cardsLeft)).append("圈牌。\r\n");
   appendSeats(state, text);
   game.platform.setText(text);
 }
 
 std::string lastTrickText(const Game& game) {
-  const GameState& state = game.state;
-  const bool namesShown = game.platform.isChecked(MenuItem::ShowNames);
-  std::array<std::string, 4> parts;  // by the place each card took in the trick
-  for (int seat = 1; seat <= kSeatCount; ++seat) {
-    const Player& player = state.player(seat);
-    if (player.lastTrickTurn < 1 || player.playedCards.empty()) continue;
-    std::string& part = parts.at(static_cast<std::size_t>(player.lastTrickTurn - 1));
-    part = (namesShown ? player.name + "-" : std::string()) + player.playedCards.back().name + "；";
-  }
-  return parts[0] + parts[1] + parts[2] + parts[3];
+  std::string text;
+  appendLastTrick(game, text);
+  return text;
 }
 
 }  // namespace vozi
