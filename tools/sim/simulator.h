@@ -34,6 +34,7 @@ class Simulator final : public GameEvents {
 
   Summary run(int matches);
   [[nodiscard]] Game& game() { return game_; }
+  void setObserver(GameEvents* observer) { observer_ = observer; }
 
   void seatsNamed(const GameState& state) override;
   void handsDealt(const GameState& state) override;
