@@ -3,7 +3,6 @@
 #pragma once
 
 #include <initializer_list>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -11,29 +10,15 @@
 #include "game/game.h"
 #include "game/lifecycle.h"
 #include "game/recording_platform.h"
+#include "support/cards.h"
 
 namespace vozi::testing {
 
-inline const GameState& deckState() {
-  static const GameState state = [] {
-    GameState built;
-    buildMasterDeck(built);
-    return built;
-  }();
-  return state;
-}
-
-// The card of the master deck named, e.g. "梅花10".
-inline Card card(const std::string& name) {
-  for (const Card& candidate : deckState().masterDeck) {
-    if (candidate.name == name) return candidate;
-  }
-  throw std::invalid_argument("no card named " + name);
-}
+inline Card card(const std::string& name) { return cardNamed(name); }
 
 inline std::vector<Card> cards(std::initializer_list<const char*> names) {
   std::vector<Card> result;
-  for (const char* name : names) result.push_back(card(name));
+  for (const char* name : names) result.push_back(cardNamed(name));
   return result;
 }
 
