@@ -74,11 +74,11 @@ hz() {
 
 # mix OUT PART[:VOLUME[:DELAY]]...: sums the parts, each started DELAY seconds in.
 mix() {
-  local out=$1 spec part volume delay
+  local out=$1 entry part volume delay
   shift
   local inputs=()
-  for spec in "$@"; do
-    IFS=: read -r part volume delay <<<"$spec"
+  for entry in "$@"; do
+    IFS=: read -r part volume delay <<<"$entry"
     volume=${volume:-1}
     delay=${delay:-0}
     if [[ $delay != 0 ]]; then
@@ -103,12 +103,13 @@ cue() {
 }
 
 # ---------------------------------------------------------------------------
-# Cues. Families help the ear: bells say "your turn", blips are the exchange
-# cursor, noise is cards moving, low harsh tones are refusals and bad news.
+# Cues. Families help the ear: bells say "your turn", blips pick and put back
+# cards for the exchange, noise is cards moving, low rough tones are refusals
+# and bad news.
 
 # start: a match begins — a whoosh sweeping up into a bright bell.
 voice start.sweep 0.24 sine G4/G6 fade q 0.01 0.24 0.08
-bell start.bell 0.3 G6
+bell start.bell 0.26 G6
 mix start.all start.sweep:0.5 start.bell:0.9:0.16
 cue start start.all
 
@@ -123,7 +124,7 @@ cue begin begin.all
 
 # place: your turn, cards already lie on the table — a falling "ding-dong".
 bell place.hi 0.26 E5
-bell place.lo 0.3 C5
+bell place.lo 0.27 C5
 mix place.all place.hi place.lo::0.13
 cue place place.all
 
@@ -194,8 +195,10 @@ mix lose2.all "${parts[@]}"
 cue lose2 lose2.all
 
 # ban: refused — two short, harsh, low buzzes. Nothing else sounds like it.
-voice ban.a 0.09 square 110 fade h 0.003 0.09 0.008
-voice ban.b 0.09 square 117 fade h 0.003 0.09 0.008
+# Two square waves a little apart beat against each other; the top is rounded
+# off so that the buzz is rough without being piercing.
+voice ban.a 0.09 square 110 lowpass 3500 fade h 0.003 0.09 0.008
+voice ban.b 0.09 square 117 lowpass 3500 fade h 0.003 0.09 0.008
 mix ban.buzz ban.a:0.5 ban.b:0.5
 mix ban.all ban.buzz ban.buzz::0.14
 cue ban ban.all
@@ -338,4 +341,6 @@ for i in "${!tune[@]}"; do
 done
 music_piece congratulations 120 32 "$events"
 
-echo "Wrote $(ls "$sounds"/*.wav | wc -l) cues to $sounds and $(ls "$music"/*.mp3 | wc -l) pieces to $music"
+made_cues=("$sounds"/*.wav)
+made_music=("$music"/*.mp3)
+echo "Wrote ${#made_cues[@]} cues to $sounds and ${#made_music[@]} pieces of music to $music"
