@@ -11,7 +11,7 @@
 namespace vozi {
 
 struct TurnSurvey {
-  std::array<int, 4> suitCount{};     // by playSuit - 1: cards of each suit in hand
+  std::array<int, 4> suitCount{};  // by playSuit - 1: cards of each suit in hand
   bool holdsSpadeQueen = false;
   bool holdsHighSpade = false;        // 黑桃K or 黑桃A in hand
   bool queenOut = false;              // 黑桃Q is in another hand or in this trick

@@ -6,7 +6,7 @@ namespace vozi {
 namespace {
 
 const std::vector<std::string> kSuitNames = {"方块", "梅花", "红心", "黑桃"};
-const std::vector<std::string> kRankNames = {"A", "2", "3", "4", "5", "6", "7",
+const std::vector<std::string> kRankNames = {"A", "2", "3",  "4", "5", "6", "7",
                                              "8", "9", "10", "J", "Q", "K"};
 // playSuit of each building suit 1..4.
 constexpr int kPlaySuitOfSuit[] = {0, kDiamonds, kClubs, kHearts, kSpades};

@@ -10,7 +10,9 @@ namespace {
 constexpr int kSmallJokerPosition = 53;
 constexpr int kBigJokerPosition = 54;
 
-int sortKey(const Card& card) { return card.playSuit * 100 + card.value; }
+int sortKey(const Card& card) {
+  return card.playSuit * 100 + card.value;
+}
 
 }  // namespace
 
@@ -54,6 +56,8 @@ void sortCards(std::vector<Card>& cards) {
   }
 }
 
-void sortHand(GameState& state, int seat) { sortCards(state.player(seat).hand.cards); }
+void sortHand(GameState& state, int seat) {
+  sortCards(state.player(seat).hand.cards);
+}
 
 }  // namespace vozi

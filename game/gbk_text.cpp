@@ -2,8 +2,8 @@
 
 #include <iconv.h>
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <vector>
 
 namespace vozi::gbk {
@@ -13,7 +13,11 @@ namespace {
 // broken byte, which then counts as one unknown character).
 int utf8Length(const std::string& s, std::size_t at, char32_t& codePoint) {
   const auto lead = static_cast<unsigned char>(s[at]);
-  int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+  int length = lead < 0x80           ? 1
+               : (lead >> 5) == 0x6  ? 2
+               : (lead >> 4) == 0xE  ? 3
+               : (lead >> 3) == 0x1E ? 4
+                                     : 0;
   if (length == 0 || at + length > s.size()) {
     codePoint = 0xFFFD;
     return 1;
@@ -80,7 +84,9 @@ std::optional<std::string> toUtf8(const std::string& bytes) {
   return convert("UTF-8", "GB18030", bytes, false);
 }
 
-int width(const std::string& utf8) { return static_cast<int>(fromUtf8(utf8).size()); }
+int width(const std::string& utf8) {
+  return static_cast<int>(fromUtf8(utf8).size());
+}
 
 std::string padLeft(const std::string& utf8, int cellWidth) {
   const int missing = cellWidth - width(utf8);

@@ -29,8 +29,14 @@ std::string withoutControlCharacters(const std::string& text) {
         continue;
       }
     }
-    if (byte == 0xE2 && text.compare(i, 3, "\xE2\x80\xA8") == 0) { i += 2; continue; }
-    if (byte == 0xE2 && text.compare(i, 3, "\xE2\x80\xA9") == 0) { i += 2; continue; }
+    if (byte == 0xE2 && text.compare(i, 3, "\xE2\x80\xA8") == 0) {
+      i += 2;
+      continue;
+    }
+    if (byte == 0xE2 && text.compare(i, 3, "\xE2\x80\xA9") == 0) {
+      i += 2;
+      continue;
+    }
     kept += text[i];
   }
   return kept;
@@ -89,7 +95,9 @@ void openHand(Game& game) {
 
 }  // namespace
 
-int exchangePartner(const GameState& state) { return state.handsPlayed % 4 + 1; }
+int exchangePartner(const GameState& state) {
+  return state.handsPlayed % 4 + 1;
+}
 
 void startMatch(Game& game) {
   if (!game.state.phase.empty() &&
@@ -110,9 +118,8 @@ void startHand(Game& game) {
   ++state.handsPlayed;
   state.selectedCount = 0;
   // Three hands of every four open with the exchange.
-  state.phase = std::fmod(static_cast<double>(state.handsPlayed), 4.0) > 0.0000001
-                    ? kPhaseExchange
-                    : kPhasePlay;
+  state.phase = std::fmod(static_cast<double>(state.handsPlayed), 4.0) > 0.0000001 ? kPhaseExchange
+                                                                                   : kPhasePlay;
   dealHand(game);
   state.spadeQueenPlayer = 0;
   state.heartsPlayed = 0;

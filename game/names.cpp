@@ -9,40 +9,39 @@ namespace vozi {
 namespace {
 
 const std::vector<std::string> kEnglishSurnames = {
-    "Ali",      "Annan",   "Bacon",  "Baker",    "Beckham",   "Blair",      "Bush",
-    "Carpenter", "Churchill", "Clinton", "Conan",  "Darwin",    "Disney",     "Fleming",
-    "Fox",      "Franklin", "Green",  "White",    "Hitler",    "Jackson",    "Keller",
-    "Newton",   "Norman",  "Owen",   "Patton",   "Peres",     "Persson",    "Rabin",
-    "Robertson", "Rubin",  "Seaman", "Smith",    "Taylor",    "Twain",      "Tyson",
-    "Washington", "Wilson", "Van"};
+    "Ali",       "Annan",   "Bacon",   "Baker",      "Beckham",   "Blair",   "Bush",   "Carpenter",
+    "Churchill", "Clinton", "Conan",   "Darwin",     "Disney",    "Fleming", "Fox",    "Franklin",
+    "Green",     "White",   "Hitler",  "Jackson",    "Keller",    "Newton",  "Norman", "Owen",
+    "Patton",    "Peres",   "Persson", "Rabin",      "Robertson", "Rubin",   "Seaman", "Smith",
+    "Taylor",    "Twain",   "Tyson",   "Washington", "Wilson",    "Van"};
 
 const std::vector<std::string> kEnglishMaleNames = {
-    "Abraham", "Adam",   "Alexander", "Alan",    "Andy",    "Anthony", "Arthor",  "Ben",
-    "Bill",    "Bob",    "Brant",     "Brian",   "Bruce",   "Carl",    "Cary",    "Charles",
-    "Chris",   "Colin",  "Daniel",    "Donald",  "Douglas", "David",   "Edward",  "Eric",
-    "Evan",    "Frank",  "Fred",      "Gaby",    "Gary",    "George",  "Glen",    "Hugo",
-    "Hunk",    "Henry",  "Ivan",      "Jack",    "James",   "Jerry",   "Jim",     "Joe",
-    "John",    "Joseph", "Ken",       "Kevin",   "Lee",     "Leo",     "Loren",   "Mark",
-    "Martin",  "Mike",   "Paul",      "Peter",   "Philip",  "Rex",     "Richard", "Robert",
-    "Robin",   "Rock",   "Simon",     "Steven",  "Terry",   "Tom",     "Thomas",  "Warren",
-    "Wesley",  "William"};
+    "Abraham", "Adam",   "Alexander", "Alan",   "Andy",   "Anthony", "Arthor",  "Ben",    "Bill",
+    "Bob",     "Brant",  "Brian",     "Bruce",  "Carl",   "Cary",    "Charles", "Chris",  "Colin",
+    "Daniel",  "Donald", "Douglas",   "David",  "Edward", "Eric",    "Evan",    "Frank",  "Fred",
+    "Gaby",    "Gary",   "George",    "Glen",   "Hugo",   "Hunk",    "Henry",   "Ivan",   "Jack",
+    "James",   "Jerry",  "Jim",       "Joe",    "John",   "Joseph",  "Ken",     "Kevin",  "Lee",
+    "Leo",     "Loren",  "Mark",      "Martin", "Mike",   "Paul",    "Peter",   "Philip", "Rex",
+    "Richard", "Robert", "Robin",     "Rock",   "Simon",  "Steven",  "Terry",   "Tom",    "Thomas",
+    "Warren",  "Wesley", "William"};
 
 const std::vector<std::string> kEnglishFemaleNames = {
-    "Ada",     "Ailsa",   "Alice",   "Angela",  "Ann",      "Barbara",  "Becky",    "Betty",
-    "Carmen",  "Carry",   "Cassie",  "Cherry",  "Chris",    "Cindy",    "Cora",     "Daisy",
-    "Diana",   "Elizabeth", "Ellen", "Emma",    "Eva",      "Frances",  "Hellen",   "Heidi",
-    "Irene",   "Jamie",   "Jane",    "Janet",   "Jessica",  "Jenny",    "Joanna",   "Judy",
-    "Julia",   "Kate",    "Kathy",   "Laura",   "Linda",    "Lisa",     "Lucia",    "Margaret",
-    "Mary",    "May",     "Michelle", "Nancy",  "Paula",    "Rebecca",  "Rose",     "Sarah",
-    "Shirley", "Sue",     "Susan",   "Tina",    "Vicky",    "Vivian",   "Victoria", "Winnie"};
+    "Ada",     "Ailsa",     "Alice",    "Angela", "Ann",     "Barbara", "Becky",    "Betty",
+    "Carmen",  "Carry",     "Cassie",   "Cherry", "Chris",   "Cindy",   "Cora",     "Daisy",
+    "Diana",   "Elizabeth", "Ellen",    "Emma",   "Eva",     "Frances", "Hellen",   "Heidi",
+    "Irene",   "Jamie",     "Jane",     "Janet",  "Jessica", "Jenny",   "Joanna",   "Judy",
+    "Julia",   "Kate",      "Kathy",    "Laura",  "Linda",   "Lisa",    "Lucia",    "Margaret",
+    "Mary",    "May",       "Michelle", "Nancy",  "Paula",   "Rebecca", "Rose",     "Sarah",
+    "Shirley", "Sue",       "Susan",    "Tina",   "Vicky",   "Vivian",  "Victoria", "Winnie"};
 
 const std::vector<std::string> kChineseSurnames = {
-    "赵", "钱", "孙", "李", "周", "吴", "郑", "王", "冯", "陈", "褚", "卫", "蒋", "沈",
-    "韩", "杨", "朱", "秦", "尤", "许", "何", "吕", "施", "张", "刘", "黄", "徐", "胡",
-    "高", "林", "郭", "马", "罗", "梁", "宋", "谢", "唐", "于", "董", "萧", "程", "曹",
-    "袁", "邓", "曾", "彭", "苏", "卢", "蔡", "贾", "丁", "魏", "薛", "叶", "余", "潘",
-    "杜", "夏", "汪", "田", "任", "姜", "方", "范", "石", "姚", "谭", "金", "陆", "孔",
-    "白", "毛", "江", "顾", "龙", "欧阳", "司马", "公孙", "上官", "慕容", "东方", "东郭", "西门"};
+    "赵", "钱", "孙", "李",   "周",   "吴",   "郑",   "王",   "冯",   "陈",   "褚",  "卫",
+    "蒋", "沈", "韩", "杨",   "朱",   "秦",   "尤",   "许",   "何",   "吕",   "施",  "张",
+    "刘", "黄", "徐", "胡",   "高",   "林",   "郭",   "马",   "罗",   "梁",   "宋",  "谢",
+    "唐", "于", "董", "萧",   "程",   "曹",   "袁",   "邓",   "曾",   "彭",   "苏",  "卢",
+    "蔡", "贾", "丁", "魏",   "薛",   "叶",   "余",   "潘",   "杜",   "夏",   "汪",  "田",
+    "任", "姜", "方", "范",   "石",   "姚",   "谭",   "金",   "陆",   "孔",   "白",  "毛",
+    "江", "顾", "龙", "欧阳", "司马", "公孙", "上官", "慕容", "东方", "东郭", "西门"};
 
 const std::vector<std::string> kChineseMaleNames = {
     "平", "伟", "俊", "家", "中", "健", "康", "达", "斌", "兵", "庆", "强", "国", "华", "天",

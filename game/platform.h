@@ -11,16 +11,16 @@ namespace vozi {
 class Random;
 
 enum class MenuItem {
-  StartMatch,   // 开始牌局(&B)
-  Exit,         // 退出(&X)
-  Music,        // 游戏音乐(&M)
-  ShowNames,    // 显示牌家姓名(&N)
-  ScoreTable,   // 查看分数表(&V)
-  Ranking,      // 排行榜(&R)
-  WebPage,      // the web-page entry of 帮助(&H)
-  Readme,       // 游戏说明(&I)
-  Instructions, // 游戏技巧(&S)
-  About,        // 关于(&A)
+  StartMatch,    // 开始牌局(&B)
+  Exit,          // 退出(&X)
+  Music,         // 游戏音乐(&M)
+  ShowNames,     // 显示牌家姓名(&N)
+  ScoreTable,    // 查看分数表(&V)
+  Ranking,       // 排行榜(&R)
+  WebPage,       // the web-page entry of 帮助(&H)
+  Readme,        // 游戏说明(&I)
+  Instructions,  // 游戏技巧(&S)
+  About,         // 关于(&A)
 };
 
 enum class Buttons { Ok, OkCancel };
@@ -67,8 +67,7 @@ class Platform {
   // Modal boxes. showMessage returns true for OK, false for Cancel. askText
   // stores the entered text into `text` on OK and leaves it alone on Cancel.
   virtual bool showMessage(const std::string& message, Buttons buttons) = 0;
-  virtual bool askText(const std::string& prompt, const std::string& title,
-                       std::string& text) = 0;
+  virtual bool askText(const std::string& prompt, const std::string& title, std::string& text) = 0;
 
   virtual void openWithDefaultHandler(const std::string& pathOrAddress) = 0;
 

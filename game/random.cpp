@@ -21,8 +21,8 @@ std::uint64_t clockSeed() {
   static const std::uint64_t processEntropy =
       (static_cast<std::uint64_t>(std::random_device{}()) << 32) ^ std::random_device{}();
   static std::atomic<std::uint64_t> seedings{0};
-  const auto ticks = static_cast<std::uint64_t>(
-      std::chrono::steady_clock::now().time_since_epoch().count());
+  const auto ticks =
+      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
   std::uint64_t mix = ticks ^ processEntropy;
   mix = splitMix(mix) ^ seedings.fetch_add(1, std::memory_order_relaxed);
   return splitMix(mix);
@@ -32,15 +32,21 @@ std::uint64_t clockSeed() {
 
 Random::Random(std::uint64_t seed, bool followsClock) : state_(seed), followsClock_(followsClock) {}
 
-Random Random::fromClock() { return Random(clockSeed(), true); }
+Random Random::fromClock() {
+  return Random(clockSeed(), true);
+}
 
-Random Random::seeded(std::uint64_t seed) { return Random(seed, false); }
+Random Random::seeded(std::uint64_t seed) {
+  return Random(seed, false);
+}
 
 void Random::seedFromClock() {
   if (followsClock_) state_ = clockSeed();
 }
 
-std::uint64_t Random::next() { return splitMix(state_); }
+std::uint64_t Random::next() {
+  return splitMix(state_);
+}
 
 int Random::uniform(int lo, int hi) {
   assert(lo <= hi);

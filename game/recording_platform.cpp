@@ -153,6 +153,8 @@ void RecordingPlatform::loopMp3(const std::string& path) {
   record({CallKind::LoopMp3, path, {}, 0, {}});
 }
 
-void RecordingPlatform::stopAllAudio() { record({CallKind::StopAll, {}, {}, 0, {}}); }
+void RecordingPlatform::stopAllAudio() {
+  record({CallKind::StopAll, {}, {}, 0, {}});
+}
 
 }  // namespace vozi

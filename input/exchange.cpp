@@ -79,8 +79,8 @@ void confirmExchange(Game& game) {
   sortHand(state, kHumanSeat);
   sortHand(state, partnerSeat);
   playCue(game, "exchange");
-  game.platform.showMessage(human.name + "和" + partner.name + "交换了三张牌。\r\n本局红心大战开始！",
-                            Buttons::Ok);
+  game.platform.showMessage(
+      human.name + "和" + partner.name + "交换了三张牌。\r\n本局红心大战开始！", Buttons::Ok);
   state.phase = kPhasePlay;
   beginTrick(game);
 }

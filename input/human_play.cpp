@@ -40,8 +40,8 @@ std::string refusalText(const GameState& state) {
     text += "第一张牌只能出梅花2！\r\n";
   }
   if (state.ledSuit > 0 && card.playSuit != state.ledSuit && hand.count(state.ledSuit) > 0) {
-    text += "本轮须出" + state.playSuitNames.at(static_cast<std::size_t>(state.ledSuit - 1)) +
-            "！\r\n";
+    text +=
+        "本轮须出" + state.playSuitNames.at(static_cast<std::size_t>(state.ledSuit - 1)) + "！\r\n";
   }
   // A first-trick hand of nothing but hearts and the queen, without a club to
   // follow with, must still put something down: a heart, never the queen.

@@ -38,7 +38,9 @@ void showAbout(Game& game) {
                             Buttons::Ok);
 }
 
-void exitProgram(Game& game) { game.platform.destroyWindow(); }
+void exitProgram(Game& game) {
+  game.platform.destroyWindow();
+}
 
 void onMenuCommand(Game& game, MenuItem item) {
   switch (item) {

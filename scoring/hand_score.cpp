@@ -73,11 +73,10 @@ void scoreHand(Game& game) {
   }
   game.events->handScored(state);
   playCue(game, resultCue(winner, shooter != 0));
-  game.platform.showMessage("第" + std::to_string(state.handsPlayed) +
-                                "局红心大战结束，得分如下：\r\n" + lines + "本局" +
-                                state.player(winner).name +
-                                (shooter != 0 ? "获得了大满贯！" : "胜出！"),
-                            Buttons::Ok);
+  game.platform.showMessage(
+      "第" + std::to_string(state.handsPlayed) + "局红心大战结束，得分如下：\r\n" + lines + "本局" +
+          state.player(winner).name + (shooter != 0 ? "获得了大满贯！" : "胜出！"),
+      Buttons::Ok);
   if (someoneReachedTheEnd(state)) {
     endMatch(game);
   } else {

@@ -29,12 +29,11 @@ void endMatch(Game& game) {
   const int matchScore = matchScoreOf(state, champion);
   const Player& winner = state.player(champion);
   game.events->matchEnded(champion, matchScore);
-  game.platform.showMessage("本次红心大战结束，共历时" + std::to_string(state.handsPlayed) +
-                                "局牌。\r\n最终" + winner.name + "以" +
-                                std::to_string(winner.totalScore) + "的得分夺冠，恭喜！\r\n" +
-                                winner.name + "本次得到" + std::to_string(matchScore) +
-                                "分的好成绩！",
-                            Buttons::Ok);
+  game.platform.showMessage(
+      "本次红心大战结束，共历时" + std::to_string(state.handsPlayed) + "局牌。\r\n最终" +
+          winner.name + "以" + std::to_string(winner.totalScore) + "的得分夺冠，恭喜！\r\n" +
+          winner.name + "本次得到" + std::to_string(matchScore) + "分的好成绩！",
+      Buttons::Ok);
   // The champion's place in the ranking, its file and the ranking view come here.
   resetGameState(game, 0, true);
   setIdleState(game);

@@ -162,8 +162,8 @@ TEST(TurnOrder, AnnouncementFollowsTheNamesCheckMark) {
   announceHumanTurn(table.game);
   table.desktop.setChecked(MenuItem::ShowNames, false);
   announceHumanTurn(table.game);
-  EXPECT_EQ(table.desktop.messages(),
-            (std::vector<std::string>{"C-梅花3，D-梅花K，\r\n准备出牌！", "梅花3，梅花K，\r\n准备出牌！"}));
+  EXPECT_EQ(table.desktop.messages(), (std::vector<std::string>{"C-梅花3，D-梅花K，\r\n准备出牌！",
+                                                                "梅花3，梅花K，\r\n准备出牌！"}));
 }
 
 }  // namespace

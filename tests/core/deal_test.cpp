@@ -101,13 +101,13 @@ TEST_P(SortHand, OrdersClubsDiamondsSpadesHeartsAndTwoUpToAce) {
 
 INSTANTIATE_TEST_SUITE_P(
     Hands, SortHand,
-    ::testing::Values(
-        SortCase{{"梅花A", "梅花2", "方块K", "黑桃3", "红心2"},
-                 {"梅花2", "梅花A", "方块K", "黑桃3", "红心2"}},
-        SortCase{{"红心A", "黑桃Q", "方块10", "梅花K", "红心2", "方块2"},
-                 {"梅花K", "方块2", "方块10", "黑桃Q", "红心2", "红心A"}},
-        SortCase{{"黑桃A", "黑桃K", "黑桃10", "黑桃J"}, {"黑桃10", "黑桃J", "黑桃K", "黑桃A"}},
-        SortCase{{"方块5"}, {"方块5"}}, SortCase{{}, {}}));
+    ::testing::Values(SortCase{{"梅花A", "梅花2", "方块K", "黑桃3", "红心2"},
+                               {"梅花2", "梅花A", "方块K", "黑桃3", "红心2"}},
+                      SortCase{{"红心A", "黑桃Q", "方块10", "梅花K", "红心2", "方块2"},
+                               {"梅花K", "方块2", "方块10", "黑桃Q", "红心2", "红心A"}},
+                      SortCase{{"黑桃A", "黑桃K", "黑桃10", "黑桃J"},
+                               {"黑桃10", "黑桃J", "黑桃K", "黑桃A"}},
+                      SortCase{{"方块5"}, {"方块5"}}, SortCase{{}, {}}));
 
 TEST(SortHand, LeavesTheCursorAlone) {
   testing::TableGame table;

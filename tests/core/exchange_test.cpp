@@ -90,8 +90,8 @@ TEST(Exchange, SwapsTheChosenCardsWithThePartnersAndOnlyThoseTwoSeatsChange) {
 
   EXPECT_EQ(namesOf(recorder.given), given);
   EXPECT_EQ(desk.desktop.cues().front(), "exchange");
-  EXPECT_EQ(desk.desktop.messages().front(),
-            state.human().name + "和" + state.player(2).name + "交换了三张牌。\r\n本局红心大战开始！");
+  EXPECT_EQ(desk.desktop.messages().front(), state.human().name + "和" + state.player(2).name +
+                                                 "交换了三张牌。\r\n本局红心大战开始！");
   // Seats 3 and 4 hold what they were dealt (less what they have played since).
   for (int seat : {3, 4}) {
     const auto& dealt = seat == 3 ? dealt3 : dealt4;

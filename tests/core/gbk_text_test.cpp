@@ -15,10 +15,10 @@ TEST(GbkText, WidthCountsTwoBytesForChineseAndOneForAscii) {
 }
 
 TEST(GbkText, CharactersOutsideGbkTakeFourBytes) {
-  EXPECT_EQ(gbk::width("😀"), 4);   // beyond the Basic Multilingual Plane
-  EXPECT_EQ(gbk::width("€"), 2);    // GB18030 has the euro sign in two bytes
+  EXPECT_EQ(gbk::width("😀"), 4);  // beyond the Basic Multilingual Plane
+  EXPECT_EQ(gbk::width("€"), 2);  // GB18030 has the euro sign in two bytes
   EXPECT_EQ(gbk::width("ǹ"), 2);
-  EXPECT_EQ(gbk::width("À"), 4);    // not in GBK
+  EXPECT_EQ(gbk::width("À"), 4);  // not in GBK
 }
 
 TEST(GbkText, PadLeftRightAlignsInBytes) {
@@ -42,7 +42,9 @@ TEST(GbkText, CutNeverLeavesHalfACharacter) {
 
 TEST(GbkText, ConvertsBothWays) {
   const std::string bytes = gbk::fromUtf8("红心A");
-  EXPECT_EQ(bytes, "\xBA\xEC\xD0\xC4" "A");
+  EXPECT_EQ(bytes,
+            "\xBA\xEC\xD0\xC4"
+            "A");
   EXPECT_EQ(gbk::toUtf8(bytes), "红心A");
   EXPECT_EQ(gbk::toUtf8(gbk::fromUtf8("😀 é")), "😀 é");
   EXPECT_FALSE(gbk::toUtf8("\xBA").has_value());  // a lead byte without its partner

@@ -19,15 +19,15 @@ struct RuleCase {
 };
 
 // Hands of 13 are a first trick; shorter hands a later one.
-const std::vector<const char*> kThirteenWithClubTwo = {
-    "梅花2", "梅花5", "方块3", "方块9", "黑桃4", "黑桃Q", "黑桃A",
-    "红心2", "红心5", "红心9", "红心J", "红心K", "红心A"};
-const std::vector<const char*> kThirteenNoClub = {
-    "方块3", "方块9", "黑桃4", "黑桃Q", "黑桃A", "红心2", "红心5",
-    "红心7", "红心9", "红心10", "红心J", "红心K", "红心A"};
-const std::vector<const char*> kThirteenOnlyPoints = {
-    "黑桃Q", "红心2", "红心3", "红心4", "红心5", "红心6", "红心7",
-    "红心8", "红心9", "红心10", "红心J", "红心K", "红心A"};
+const std::vector<const char*> kThirteenWithClubTwo = {"梅花2", "梅花5", "方块3", "方块9", "黑桃4",
+                                                       "黑桃Q", "黑桃A", "红心2", "红心5", "红心9",
+                                                       "红心J", "红心K", "红心A"};
+const std::vector<const char*> kThirteenNoClub = {"方块3", "方块9", "黑桃4", "黑桃Q", "黑桃A",
+                                                  "红心2", "红心5", "红心7", "红心9", "红心10",
+                                                  "红心J", "红心K", "红心A"};
+const std::vector<const char*> kThirteenOnlyPoints = {"黑桃Q", "红心2", "红心3", "红心4", "红心5",
+                                                      "红心6", "红心7", "红心8", "红心9", "红心10",
+                                                      "红心J", "红心K", "红心A"};
 
 class HumanRules : public ::testing::TestWithParam<RuleCase> {};
 
@@ -47,24 +47,51 @@ TEST_P(HumanRules, NameEveryRuleBrokenInOrder) {
 INSTANTIATE_TEST_SUITE_P(
     Rules, HumanRules,
     ::testing::Values(
-        RuleCase{"LeadingAHeartFirstBreaksThreeRules", kThirteenWithClubTwo, 8, {}, 0,
+        RuleCase{"LeadingAHeartFirstBreaksThreeRules",
+                 kThirteenWithClubTwo,
+                 8,
+                 {},
+                 0,
                  "第一张牌只能出梅花2！\r\n第一轮不能出黑桃Q或红心牌！\r\n"
                  "红心未出现过，不能出红心牌！\r\n"},
         RuleCase{"LeadingTheClubTwoFirst", kThirteenWithClubTwo, 1, {}, 0, ""},
-        RuleCase{"QueenOnClubsWhileHoldingClubs", kThirteenWithClubTwo, 6, {"梅花3"}, 0,
+        RuleCase{"QueenOnClubsWhileHoldingClubs",
+                 kThirteenWithClubTwo,
+                 6,
+                 {"梅花3"},
+                 0,
                  "本轮须出梅花！\r\n第一轮不能出黑桃Q或红心牌！\r\n"},
         RuleCase{"DiamondOnClubsWithoutClubs", kThirteenNoClub, 2, {"梅花3", "梅花K"}, 0, ""},
-        RuleCase{"HeartOnClubsWithoutClubs", kThirteenNoClub, 7, {"梅花3"}, 0,
+        RuleCase{"HeartOnClubsWithoutClubs",
+                 kThirteenNoClub,
+                 7,
+                 {"梅花3"},
+                 0,
                  "第一轮不能出黑桃Q或红心牌！\r\n"},
-        RuleCase{"QueenOnClubsWithoutClubs", kThirteenNoClub, 4, {"梅花3", "梅花4", "梅花5"}, 0,
+        RuleCase{"QueenOnClubsWithoutClubs",
+                 kThirteenNoClub,
+                 4,
+                 {"梅花3", "梅花4", "梅花5"},
+                 0,
                  "第一轮不能出黑桃Q或红心牌！\r\n"},
-        RuleCase{"HeartWhenHoldingOnlyHeartsAndTheQueen", kThirteenOnlyPoints, 2, {"梅花3"}, 0,
-                 ""},
-        RuleCase{"QueenWhenHoldingOnlyHeartsAndTheQueen", kThirteenOnlyPoints, 1, {"梅花3"}, 0,
+        RuleCase{"HeartWhenHoldingOnlyHeartsAndTheQueen", kThirteenOnlyPoints, 2, {"梅花3"}, 0, ""},
+        RuleCase{"QueenWhenHoldingOnlyHeartsAndTheQueen",
+                 kThirteenOnlyPoints,
+                 1,
+                 {"梅花3"},
+                 0,
                  "第一轮不能出黑桃Q或红心牌！\r\n"},
-        RuleCase{"NotFollowingSuitLater", {"方块3", "黑桃4", "红心5"}, 2, {"方块K"}, 0,
+        RuleCase{"NotFollowingSuitLater",
+                 {"方块3", "黑桃4", "红心5"},
+                 2,
+                 {"方块K"},
+                 0,
                  "本轮须出方块！\r\n"},
-        RuleCase{"LeadingHeartBeforeHeartsBroken", {"黑桃4", "红心5"}, 2, {}, 0,
+        RuleCase{"LeadingHeartBeforeHeartsBroken",
+                 {"黑桃4", "红心5"},
+                 2,
+                 {},
+                 0,
                  "红心未出现过，不能出红心牌！\r\n"},
         RuleCase{"LeadingHeartWithOnlyHearts", {"红心5", "红心9"}, 1, {}, 0, ""},
         RuleCase{"LeadingHeartOnceHeartsBroken", {"黑桃4", "红心5"}, 2, {}, 1, ""},

@@ -14,9 +14,9 @@ TEST(Startup, WindowCreatedRunsItsStepsInOrder) {
 
   std::vector<CallKind> kinds;
   for (const Call& call : desktop.calls) kinds.push_back(call.kind);
-  EXPECT_EQ(kinds, (std::vector<CallKind>{CallKind::EnableMenu, CallKind::EnableList,
-                                          CallKind::Caption, CallKind::SetChecked,
-                                          CallKind::LoopMp3}));
+  EXPECT_EQ(kinds,
+            (std::vector<CallKind>{CallKind::EnableMenu, CallKind::EnableList, CallKind::Caption,
+                                   CallKind::SetChecked, CallKind::LoopMp3}));
   EXPECT_FALSE(desktop.isEnabled(MenuItem::ScoreTable));
   EXPECT_FALSE(desktop.optionListEnabled);
   EXPECT_EQ(desktop.callsOf(CallKind::Caption).front()->text, "vozi(1.11)");

@@ -119,7 +119,9 @@ TEST(StartHand, PhaseAndPartnerFollowTheHandNumber) {
   }
 }
 
-bool isEnglish(const std::string& name) { return name.find(' ') != std::string::npos; }
+bool isEnglish(const std::string& name) {
+  return name.find(' ') != std::string::npos;
+}
 
 TEST(Names, EnglishHasOneSpaceChineseHasTwoToFourCharacters) {
   FreshDesk desk(99);

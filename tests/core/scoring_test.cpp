@@ -8,8 +8,8 @@
 namespace vozi {
 namespace {
 
-using testing::TableGame;
 using testing::namesOf;
+using testing::TableGame;
 using Names = std::vector<std::string>;
 
 // Four cards in the trick, led by `leader`, then the seats after it; every seat
@@ -65,9 +65,9 @@ void givePoints(TableGame& table, int seat, std::initializer_list<const char*> n
   for (const char* name : names) table.seat(seat).pointCards.push_back(testing::card(name));
 }
 
-const std::initializer_list<const char*> kAllPoints = {
-    "红心2", "红心3", "红心4", "红心5", "红心6",  "红心7", "红心8",
-    "红心9", "红心10", "红心J", "红心Q", "红心K", "红心A", "黑桃Q"};
+const std::initializer_list<const char*> kAllPoints = {"红心2", "红心3", "红心4", "红心5",  "红心6",
+                                                       "红心7", "红心8", "红心9", "红心10", "红心J",
+                                                       "红心Q", "红心K", "红心A", "黑桃Q"};
 
 TEST(ScoreHand, ShootingTheMoonGivesEveryoneElseTwentySix) {
   for (int shooter : {1, 2}) {
@@ -89,8 +89,8 @@ TEST(ScoreHand, CountsHeartsAndTheQueenAndNamesTheLowestSeat) {
   TableGame table;
   givePoints(table, 2, {"黑桃Q", "红心2", "红心3", "红心4"});
   givePoints(table, 3, {"红心5"});
-  givePoints(table, 4, {"红心6", "红心7", "红心8", "红心9", "红心10", "红心J", "红心Q", "红心K",
-                        "红心A"});
+  givePoints(table, 4,
+             {"红心6", "红心7", "红心8", "红心9", "红心10", "红心J", "红心Q", "红心K", "红心A"});
   table.seat(3).totalScore = 10;
   scoreHand(table.game);
   EXPECT_EQ(table.desktop.messages().front(),
@@ -118,8 +118,9 @@ TEST(ScoreHand, AHundredIsEnoughToEndTheMatch) {
     table.seat(1).handScores = {before};
     givePoints(table, 1, {"红心2"});
     givePoints(table, 2, {"红心3", "红心4", "红心5"});
-    givePoints(table, 4, {"红心6", "红心7", "红心8", "红心9", "红心10", "红心J", "红心Q",
-                          "红心K", "红心A", "黑桃Q"});
+    givePoints(table, 4,
+               {"红心6", "红心7", "红心8", "红心9", "红心10", "红心J", "红心Q", "红心K", "红心A",
+                "黑桃Q"});
     table.game.state.handsPlayed = 2;
     for (int seat = 2; seat <= 4; ++seat) table.seat(seat).handScores = {totals[seat - 1]};
     scoreHand(table.game);
@@ -143,7 +144,8 @@ TEST(EndMatch, LowestTotalIsChampionTiesToTheLowerSeat) {
   EXPECT_EQ(matchScoreOf(table.game.state, 2), 2296);
   endMatch(table.game);
   EXPECT_EQ(table.desktop.messages().front(),
-            "本次红心大战结束，共历时9局牌。\r\n最终B以44的得分夺冠，恭喜！\r\nB本次得到2296分的好成绩！");
+            "本次红心大战结束，共历时9局牌。\r\n最终B以44的得分夺冠，恭喜！\r\nB本次得到2296分的好"
+            "成绩！");
   EXPECT_EQ(table.desktop.calls.back().kind, CallKind::FocusText);
 }
 

@@ -10,7 +10,9 @@ namespace {
 
 using testing::TableGame;
 
-std::string firstLine(const std::string& text) { return text.substr(0, text.find("\r\n")); }
+std::string firstLine(const std::string& text) {
+  return text.substr(0, text.find("\r\n"));
+}
 
 TEST(StatusText, ExchangePhaseOfTheFirstHandHasSixLines) {
   TableGame table;
@@ -40,7 +42,7 @@ TEST(StatusText, ListsTrickCardsBySeatAndThePlayersPointCards) {
 TEST(LastTrickText, FollowsThePlayingOrderWithOrWithoutNames) {
   TableGame table;
   const char* played[] = {"梅花3", "梅花K", "梅花5", "梅花9"};  // seats 1..4
-  const int turn[] = {4, 1, 2, 3};                           // seat 2 led
+  const int turn[] = {4, 1, 2, 3};                              // seat 2 led
   for (int seat = 1; seat <= 4; ++seat) {
     table.seat(seat).playedCards = {testing::card(played[seat - 1])};
     table.seat(seat).lastTrickTurn = turn[seat - 1];

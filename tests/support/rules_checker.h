@@ -37,22 +37,20 @@ class RulesChecker final : public GameEvents {
     }
     const bool leading = state_.trickPosition == 1;
     const bool firstTrick = hand.size() == 13;
-    const bool onlyPoints = std::all_of(hand.begin(), hand.end(), [](const Card& c) {
-      return c.isPointCard();
-    });
-    const bool holdsLedSuit = std::any_of(hand.begin(), hand.end(), [&](const Card& c) {
-      return c.playSuit == state_.ledSuit;
-    });
+    const bool onlyPoints =
+        std::all_of(hand.begin(), hand.end(), [](const Card& c) { return c.isPointCard(); });
+    const bool holdsLedSuit = std::any_of(
+        hand.begin(), hand.end(), [&](const Card& c) { return c.playSuit == state_.ledSuit; });
     if (!leading && holdsLedSuit && card.playSuit != state_.ledSuit) {
       fault("seat " + std::to_string(seat) + " did not follow suit with " + card.name);
     }
-    if (firstTrick && leading && card.name != "梅花2") fault("the first trick was not led with 梅花2");
+    if (firstTrick && leading && card.name != "梅花2")
+      fault("the first trick was not led with 梅花2");
     if (firstTrick && card.isPointCard() && !(onlyPoints && !holdsLedSuit)) {
       fault("seat " + std::to_string(seat) + " put " + card.name + " into the first trick");
     }
-    const bool onlyHearts = std::all_of(hand.begin(), hand.end(), [](const Card& c) {
-      return c.isHeart();
-    });
+    const bool onlyHearts =
+        std::all_of(hand.begin(), hand.end(), [](const Card& c) { return c.isHeart(); });
     if (leading && card.isHeart() && !heartsBroken_ && !onlyHearts) {
       fault("seat " + std::to_string(seat) + " led a heart before hearts were broken");
     }

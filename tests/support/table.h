@@ -14,7 +14,9 @@
 
 namespace vozi::testing {
 
-inline Card card(const std::string& name) { return cardNamed(name); }
+inline Card card(const std::string& name) {
+  return cardNamed(name);
+}
 
 inline std::vector<Card> cards(std::initializer_list<const char*> names) {
   std::vector<Card> result;

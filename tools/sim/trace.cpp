@@ -135,8 +135,8 @@ void TraceWriter::handScored(const GameState& state) {
     scores.push_back(player.handScores.back());
     totals.push_back(player.totalScore);
   }
-  out_ << R"({"ev":"handEnd","scores":)" << numberList(scores) << ",\"totals\":"
-       << numberList(totals) << "}\n";
+  out_ << R"({"ev":"handEnd","scores":)" << numberList(scores)
+       << ",\"totals\":" << numberList(totals) << "}\n";
 }
 
 void TraceWriter::matchEnded(int champion, int matchScore) {
