@@ -59,48 +59,48 @@ bool RecordingPlatform::isEnabled(MenuItem item) const {
 }
 
 void RecordingPlatform::setCaption(const std::string& caption) {
-  record({CallKind::Caption, caption, {}, 0, {}});
+  if (listening()) record({CallKind::Caption, caption, {}, 0, {}});
 }
 
 void RecordingPlatform::destroyWindow() {
   windowDestroyed = true;
-  record({CallKind::DestroyWindow, {}, {}, 0, {}});
+  if (listening()) record({CallKind::DestroyWindow, {}, {}, 0, {}});
 }
 
 void RecordingPlatform::clearOptionList() {
   optionLines.clear();
   selectedLine = -1;
-  record({CallKind::ClearList, {}, {}, 0, {}});
+  if (listening()) record({CallKind::ClearList, {}, {}, 0, {}});
 }
 
 void RecordingPlatform::appendOptionLine(const std::string& line) {
   optionLines.push_back(line);
-  record({CallKind::AppendLine, line, {}, 0, {}});
+  if (listening()) record({CallKind::AppendLine, line, {}, 0, {}});
 }
 
 void RecordingPlatform::selectOptionLine(int index) {
   selectedLine = std::min(index, static_cast<int>(optionLines.size()) - 1);
-  record({CallKind::SelectLine, {}, {}, index, {}});
+  if (listening()) record({CallKind::SelectLine, {}, {}, index, {}});
 }
 
 void RecordingPlatform::focusOptionList() {
   optionListFocused = true;
-  record({CallKind::FocusList, {}, {}, 0, {}});
+  if (listening()) record({CallKind::FocusList, {}, {}, 0, {}});
 }
 
 void RecordingPlatform::enableOptionList(bool enabledFlag) {
   optionListEnabled = enabledFlag;
-  record({CallKind::EnableList, {}, {}, enabledFlag ? 1 : 0, {}});
+  if (listening()) record({CallKind::EnableList, {}, {}, enabledFlag ? 1 : 0, {}});
 }
 
 void RecordingPlatform::setText(const std::string& newText) {
   textBoxText = newText;
-  record({CallKind::SetText, newText, {}, 0, {}});
+  if (listening()) record({CallKind::SetText, newText, {}, 0, {}});
 }
 
 void RecordingPlatform::focusTextBox() {
   optionListFocused = false;
-  record({CallKind::FocusText, {}, {}, 0, {}});
+  if (listening()) record({CallKind::FocusText, {}, {}, 0, {}});
 }
 
 bool RecordingPlatform::isChecked(MenuItem item) const {
@@ -110,12 +110,14 @@ bool RecordingPlatform::isChecked(MenuItem item) const {
 
 void RecordingPlatform::setChecked(MenuItem item, bool checkedFlag) {
   checked[item] = checkedFlag;
-  record({CallKind::SetChecked, {}, {}, static_cast<int>(item) * 2 + (checkedFlag ? 1 : 0), {}});
+  if (listening())
+    record({CallKind::SetChecked, {}, {}, static_cast<int>(item) * 2 + (checkedFlag ? 1 : 0), {}});
 }
 
 void RecordingPlatform::enableMenuItem(MenuItem item, bool enabledFlag) {
   enabled[item] = enabledFlag;
-  record({CallKind::EnableMenu, {}, {}, static_cast<int>(item) * 2 + (enabledFlag ? 1 : 0), {}});
+  if (listening())
+    record({CallKind::EnableMenu, {}, {}, static_cast<int>(item) * 2 + (enabledFlag ? 1 : 0), {}});
 }
 
 bool RecordingPlatform::showMessage(const std::string& message, Buttons buttons) {
@@ -125,7 +127,9 @@ bool RecordingPlatform::showMessage(const std::string& message, Buttons buttons)
     messageAnswers.pop_front();
   }
   if (buttons == Buttons::Ok) ok = true;
-  record({CallKind::Message, message, buttons == Buttons::Ok ? "ok" : "okcancel", ok ? 1 : 0, {}});
+  if (listening())
+    record(
+        {CallKind::Message, message, buttons == Buttons::Ok ? "ok" : "okcancel", ok ? 1 : 0, {}});
   return ok;
 }
 
@@ -137,24 +141,24 @@ bool RecordingPlatform::askText(const std::string& prompt, const std::string& ti
     inputAnswers.pop_front();
   }
   if (answer) text = *answer;
-  record({CallKind::Input, prompt, title, answer ? 1 : 0, answer.value_or("")});
+  if (listening()) record({CallKind::Input, prompt, title, answer ? 1 : 0, answer.value_or("")});
   return answer.has_value();
 }
 
 void RecordingPlatform::openWithDefaultHandler(const std::string& pathOrAddress) {
-  record({CallKind::Open, pathOrAddress, {}, 0, {}});
+  if (listening()) record({CallKind::Open, pathOrAddress, {}, 0, {}});
 }
 
 void RecordingPlatform::playWav(const std::string& path) {
-  record({CallKind::PlayWav, path, {}, 0, {}});
+  if (listening()) record({CallKind::PlayWav, path, {}, 0, {}});
 }
 
 void RecordingPlatform::loopMp3(const std::string& path) {
-  record({CallKind::LoopMp3, path, {}, 0, {}});
+  if (listening()) record({CallKind::LoopMp3, path, {}, 0, {}});
 }
 
 void RecordingPlatform::stopAllAudio() {
-  record({CallKind::StopAll, {}, {}, 0, {}});
+  if (listening()) record({CallKind::StopAll, {}, {}, 0, {}});
 }
 
 }  // namespace vozi

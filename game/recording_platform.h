@@ -102,6 +102,7 @@ class RecordingPlatform final : public Platform {
   std::string directory = ".";
 
  private:
+  [[nodiscard]] bool listening() const { return keepLog || onCall != nullptr; }
   void record(Call call);
   Random random_;
 };

@@ -1,6 +1,7 @@
 #include "tools/sim/random_player.h"
 
 #include <cstdlib>
+#include <tuple>
 
 #include "input/keys.h"
 #include "input/menu.h"
@@ -13,6 +14,17 @@ RandomPlayer::RandomPlayer(Game& game, std::uint64_t seed)
 void RandomPlayer::press(int keyCode) {
   if (onKey) onKey(keyCode);
   onOptionListKey(game_, keyCode, 0);
+}
+
+void RandomPlayer::pressExpectingChange(int keyCode) {
+  const GameState& state = game_.state;
+  const auto table = [&state] {
+    return std::tuple(state.phase, state.handsPlayed, state.selectedCount,
+                      state.players.empty() ? 0 : state.human().cardCount());
+  };
+  const auto before = table();
+  press(keyCode);
+  if (table() == before) ++refusals_;
 }
 
 void RandomPlayer::command(MenuItem item) {
@@ -51,16 +63,16 @@ void RandomPlayer::actInExchange() {
     }
   }
   if (chosen == 3 || chance(8)) {
-    press(kKeySpace);  // early now and then: refused until three are chosen
+    pressExpectingChange(kKeySpace);  // early now and then: refused until three are chosen
     return;
   }
   moveCursorTo(random_.uniform(1, human.cardCount()));
-  press(kKeyUp);  // a card chosen already is refused
+  pressExpectingChange(kKeyUp);  // a card chosen already is refused
 }
 
 void RandomPlayer::actInPlay() {
   moveCursorTo(random_.uniform(1, game_.state.human().cardCount()));
-  press(chance(2) ? kKeySpace : kKeyUp);
+  pressExpectingChange(chance(2) ? kKeySpace : kKeyUp);
 }
 
 bool RandomPlayer::act() {

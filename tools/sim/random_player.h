@@ -27,8 +27,13 @@ class RandomPlayer {
 
   void command(MenuItem item);
 
+  // Keys the game refused (answered with "ban").
+  [[nodiscard]] long long refusals() const { return refusals_; }
+
  private:
   void press(int keyCode);
+  // Presses a key that should change the table; counts it when nothing changed.
+  void pressExpectingChange(int keyCode);
   void moveCursorTo(int position);
   void actInExchange();
   void actInPlay();
@@ -36,6 +41,7 @@ class RandomPlayer {
 
   Game& game_;
   Random random_;
+  long long refusals_ = 0;
 };
 
 }  // namespace vozi::sim

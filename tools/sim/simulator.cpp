@@ -24,11 +24,8 @@ Simulator::Simulator(std::uint64_t seed, std::ostream* trace, const std::string&
   desktop_.directory = rankingDirectory;
   game_.events = this;
   if (trace) trace_ = std::make_unique<TraceWriter>(*trace);
-  desktop_.onCall = [this](const Call& call) {
-    if (call.kind == CallKind::PlayWav && call.text == "sounds/ban.wav") ++summary_.refusals;
-    if (trace_) trace_->desktopCall(call);
-  };
   if (trace_) {
+    desktop_.onCall = [this](const Call& call) { trace_->desktopCall(call); };
     player_.onKey = [this](int keyCode) { trace_->key(keyCode); };
     player_.onCommand = [this](MenuItem item) { trace_->command(item); };
   }
@@ -49,6 +46,7 @@ Summary Simulator::run(int matches) {
     summary_.stuck = !playMatch();
   }
   onWindowDestroyed(game_);
+  summary_.refusals = player_.refusals();
   summary_.seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   return summary_;
