@@ -26,7 +26,7 @@ install_missing() {
   [ "$(id -u)" -eq 0 ] || as_root="sudo"
   $as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
   # shellcheck disable=SC2086
-  $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
+  $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q $missing
 }
 
 build() {
