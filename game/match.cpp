@@ -29,11 +29,7 @@ std::string withoutControlCharacters(const std::string& text) {
         continue;
       }
     }
-    if (byte == 0xE2 && text.compare(i, 3, "\xE2\x80\xA8") == 0) {
-      i += 2;
-      continue;
-    }
-    if (byte == 0xE2 && text.compare(i, 3, "\xE2\x80\xA9") == 0) {
+    if (text.compare(i, 3, "\u2028") == 0 || text.compare(i, 3, "\u2029") == 0) {
       i += 2;
       continue;
     }

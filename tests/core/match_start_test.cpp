@@ -50,7 +50,7 @@ TEST(StartMatch, NameBoxComesBackAfterCancelAndEmptyAndAcceptsSpaces) {
 
 TEST(StartMatch, NameBoxDropsControlCharactersSoTheyCannotBreakLines) {
   FreshDesk desk;
-  desk.desktop.inputAnswers = {"\r\n\t", "小\r\n明\t\x7f"};
+  desk.desktop.inputAnswers = {"\r\n\t", "小\r\n明\t\x7f\u2028\u0085"};
   startMatch(desk.game);
   EXPECT_EQ(desk.desktop.callsOf(CallKind::Input).size(), 2u);
   EXPECT_EQ(desk.game.state.human().name, "小明");
