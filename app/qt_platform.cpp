@@ -203,4 +203,13 @@ void QtPlatform::stopAllAudio() {
   audio_.stopAll();
 }
 
+SealedText QtPlatform::readSealed(const std::string& path, const std::string& password) {
+  return readSealedFile(path, password);
+}
+
+bool QtPlatform::writeSealed(const std::string& path, const std::string& password,
+                             const std::string& text) {
+  return writeSealedFile(path, password, text);
+}
+
 }  // namespace vozi

@@ -62,6 +62,11 @@ class QtPlatform final : public Platform {
   void loopMp3(const std::string& path) override;
   void stopAllAudio() override;
 
+  [[nodiscard]] SealedText readSealed(const std::string& path,
+                                      const std::string& password) override;
+  bool writeSealed(const std::string& path, const std::string& password,
+                   const std::string& text) override;
+
   [[nodiscard]] Random& random() override { return random_; }
   [[nodiscard]] std::string programDirectory() const override { return programDirectory_; }
 

@@ -1,10 +1,12 @@
 // Everything the game needs from the desktop, in one interface: the window and
 // its two controls, the menu items, modal boxes, audio, random numbers, the
-// program's directory. The game never reaches the desktop any other way, so it
-// runs the same in the Qt window, in tests and in the headless simulator.
+// program's directory, password-protected files. The game never reaches the desktop any other way,
+// so it runs the same in the Qt window, in tests and in the headless simulator.
 #pragma once
 
 #include <string>
+
+#include "game/sealed_storage.h"
 
 namespace vozi {
 
@@ -76,6 +78,12 @@ class Platform {
   virtual void playWav(const std::string& path) = 0;
   virtual void loopMp3(const std::string& path) = 0;
   virtual void stopAllAudio() = 0;
+
+  // Password-protected files, read and written whole (see protected_file.h).
+  [[nodiscard]] virtual SealedText readSealed(const std::string& path,
+                                              const std::string& password) = 0;
+  virtual bool writeSealed(const std::string& path, const std::string& password,
+                           const std::string& text) = 0;
 
   [[nodiscard]] virtual Random& random() = 0;
   [[nodiscard]] virtual std::string programDirectory() const = 0;

@@ -157,6 +157,17 @@ void RecordingPlatform::loopMp3(const std::string& path) {
   if (listening()) record({CallKind::LoopMp3, path, {}, 0, {}});
 }
 
+SealedText RecordingPlatform::readSealed(const std::string& path, const std::string& password) {
+  if (listening()) record({CallKind::ReadSealed, path, {}, 0, {}});
+  return readSealedFile(path, password);
+}
+
+bool RecordingPlatform::writeSealed(const std::string& path, const std::string& password,
+                                    const std::string& text) {
+  if (listening()) record({CallKind::WriteSealed, path, {}, failSealedWrites ? 0 : 1, {}});
+  return !failSealedWrites && writeSealedFile(path, password, text);
+}
+
 void RecordingPlatform::stopAllAudio() {
   if (listening()) record({CallKind::StopAll, {}, {}, 0, {}});
 }

@@ -33,6 +33,8 @@ enum class CallKind {
   PlayWav,
   LoopMp3,
   StopAll,
+  ReadSealed,
+  WriteSealed,
 };
 
 struct Call {
@@ -96,10 +98,16 @@ class RecordingPlatform final : public Platform {
   void playWav(const std::string& path) override;
   void loopMp3(const std::string& path) override;
   void stopAllAudio() override;
+  [[nodiscard]] SealedText readSealed(const std::string& path,
+                                      const std::string& password) override;
+  bool writeSealed(const std::string& path, const std::string& password,
+                   const std::string& text) override;
   [[nodiscard]] Random& random() override { return random_; }
   [[nodiscard]] std::string programDirectory() const override { return directory; }
 
   std::string directory = ".";
+  // Protected files go to disk as on the desktop; a test can make writes fail.
+  bool failSealedWrites = false;
 
  private:
   [[nodiscard]] bool listening() const { return keepLog || onCall != nullptr; }

@@ -9,7 +9,7 @@ cd "$here"
 
 # Everything the build, the game and its tests need, from Debian's archive.
 packages="cmake ninja-build g++ pkg-config
-  qt6-base-dev libxcb1-dev libsdl2-mixer-dev
+  qt6-base-dev libxcb1-dev libsdl2-mixer-dev libsodium-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-microhei"
 test_packages="xvfb xauth"
