@@ -37,13 +37,12 @@ build() {
 case "${1:-}" in
   play)
     install_missing
+    build release
     if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
       echo "vozi: no graphical desktop here (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2
       echo "vozi: start it from a desktop session, or try it headless with: xvfb-run -a build/release/bin/vozi" >&2
-      build release
       exit 1
     fi
-    build release
     exec build/release/bin/vozi
     ;;
   test)
