@@ -9,27 +9,18 @@
 namespace vozi::gbk {
 namespace {
 
-// Decodes one UTF-8 sequence starting at `at`; returns its length (1 for a
-// broken byte, which then counts as one unknown character).
-int utf8Length(const std::string& s, std::size_t at, char32_t& codePoint) {
+// Length of the UTF-8 sequence starting at `at`; 1 for a broken byte, which
+// then stands for one character that cannot be converted.
+int utf8Length(const std::string& s, std::size_t at) {
   const auto lead = static_cast<unsigned char>(s[at]);
-  int length = lead < 0x80           ? 1
-               : (lead >> 5) == 0x6  ? 2
-               : (lead >> 4) == 0xE  ? 3
-               : (lead >> 3) == 0x1E ? 4
-                                     : 0;
-  if (length == 0 || at + length > s.size()) {
-    codePoint = 0xFFFD;
-    return 1;
-  }
-  codePoint = length == 1 ? lead : lead & (0x7F >> length);
+  const int length = lead < 0x80           ? 1
+                     : (lead >> 5) == 0x6  ? 2
+                     : (lead >> 4) == 0xE  ? 3
+                     : (lead >> 3) == 0x1E ? 4
+                                           : 0;
+  if (length == 0 || at + static_cast<std::size_t>(length) > s.size()) return 1;
   for (int i = 1; i < length; ++i) {
-    const auto next = static_cast<unsigned char>(s[at + i]);
-    if ((next & 0xC0) != 0x80) {
-      codePoint = 0xFFFD;
-      return 1;
-    }
-    codePoint = (codePoint << 6) | (next & 0x3F);
+    if ((static_cast<unsigned char>(s[at + static_cast<std::size_t>(i)]) & 0xC0) != 0x80) return 1;
   }
   return length;
 }
@@ -63,8 +54,7 @@ std::optional<std::string> convert(const char* to, const char* from, const std::
       break;
     }
     // Skip the character that cannot be converted and mark its place.
-    char32_t ignored = 0;
-    const int skip = utf8Length(in, static_cast<std::size_t>(inPtr - in.data()), ignored);
+    const int skip = utf8Length(in, static_cast<std::size_t>(inPtr - in.data()));
     inPtr += skip;
     inLeft -= static_cast<std::size_t>(skip);
     out += '?';

@@ -3,17 +3,13 @@
 #include <algorithm>
 
 namespace vozi {
-namespace {
 
-// "sounds/locate.wav" -> "locate".
-std::string baseName(const std::string& path) {
+std::string soundName(const std::string& path) {
   const auto slash = path.find_last_of('/');
   std::string name = path.substr(slash == std::string::npos ? 0 : slash + 1);
   const auto dot = name.find_last_of('.');
   return dot == std::string::npos ? name : name.substr(0, dot);
 }
-
-}  // namespace
 
 RecordingPlatform::RecordingPlatform(std::uint64_t seed) : random_(Random::seeded(seed)) {
   // Menu items start checked as the window builds them.
@@ -28,14 +24,14 @@ void RecordingPlatform::record(Call call) {
 std::vector<std::string> RecordingPlatform::cues() const {
   std::vector<std::string> names;
   for (const Call& call : calls)
-    if (call.kind == CallKind::PlayWav) names.push_back(baseName(call.text));
+    if (call.kind == CallKind::PlayWav) names.push_back(soundName(call.text));
   return names;
 }
 
 std::vector<std::string> RecordingPlatform::music() const {
   std::vector<std::string> names;
   for (const Call& call : calls)
-    if (call.kind == CallKind::LoopMp3) names.push_back(baseName(call.text));
+    if (call.kind == CallKind::LoopMp3) names.push_back(soundName(call.text));
   return names;
 }
 

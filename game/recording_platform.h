@@ -45,6 +45,10 @@ struct Call {
   std::string answer;  // what an input box gave back
 };
 
+// The name of a cue or a piece of music from its path: "sounds/locate.wav"
+// gives "locate".
+[[nodiscard]] std::string soundName(const std::string& path);
+
 class RecordingPlatform final : public Platform {
  public:
   explicit RecordingPlatform(std::uint64_t seed = 1);

@@ -7,13 +7,6 @@
 namespace vozi::sim {
 namespace {
 
-// "sounds/locate.wav" -> "locate".
-std::string soundName(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  const auto dot = path.find_last_of('.');
-  return path.substr(slash + 1, dot - slash - 1);
-}
-
 std::string cardList(const std::vector<Card>& cards) {
   std::string list = "[";
   for (std::size_t i = 0; i < cards.size(); ++i) {
